@@ -36,6 +36,9 @@ public:
     virtual void OnSystemCommand(unsigned commandId, long parameter) = 0;
     // The window must be painted (WM_PAINT); sent while minimised, where the program draws.
     virtual void OnPaintRequest() = 0;
+    // The picture to show while the minimised window is dragged (WM_QUERYDRAGICON); nullptr
+    // lets the back end choose.
+    virtual const IconResource* OnQueryDragIcon() = 0;
 };
 
 // A drawing surface obtained for one paint (the back end's side of CPaintDC).

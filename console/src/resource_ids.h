@@ -1,0 +1,87 @@
+// Identifiers of the console's resources and of the controls of its dialogs.
+#pragma once
+
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDD_KESTRIX_DIALOG = 102;
+constexpr int IDR_MAINFRAME = 128;
+
+// The About item of the system menu.
+constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
+// Controls of the main dialog (template 102).
+constexpr int IDC_BUTTON_OPEN = 1000;
+constexpr int IDC_BUTTON_CLOSE = 1001;
+constexpr int IDC_BUTTON_DLL_VERSION = 1002;
+constexpr int IDC_BUTTON_SW_VERSION = 1003;
+constexpr int IDC_BUTTON_BRIDGE_MODEL = 1004;
+constexpr int IDC_EDIT_LOG = 1005;
+constexpr int IDC_BUTTON_LOAD_PROJECT_FILE = 1006;
+constexpr int IDC_BUTTON_REQUEST_SCRIPT_LIB_CONTENT = 1007;
+constexpr int IDC_EDIT_PROJECT_FILE = 1008;
+constexpr int IDC_BUTTON_PLAY_SCRIPT = 1009;
+constexpr int IDC_EDIT_PLAY_SCRIPT_FILE = 1010;
+constexpr int IDC_BUTTON_LOAD_SCRIPT_LIBRARY = 1011;
+constexpr int IDC_EDIT_SCRIPT_LIBRARY_FILE = 1012;
+constexpr int IDC_BUTTON_LOAD_SCRIPT = 1013;
+constexpr int IDC_EDIT_SCRIPT_FILE = 1014;
+constexpr int IDC_BUTTON_PLAY_BUFFER = 1015;
+constexpr int IDC_BUTTON_REQUEST_PORT_CONFIG = 1016;
+constexpr int IDC_BUTTON_REQUEST_BUS_STATUS = 1017;
+constexpr int IDC_BUTTON_PLAY_SCRIPT_ID = 1018;
+constexpr int IDC_EDIT_SCRIPT_ID = 1019;
+constexpr int IDC_BUTTON_REQUEST_BRIDGE_CONFIG = 1020;
+constexpr int IDC_BUTTON_IMPORT_REGISTER = 1021;
+constexpr int IDC_EDIT_IMPORT_REGISTER_FILE = 1022;
+constexpr int IDC_BUTTON_EXPORT_REGISTER = 1023;
+constexpr int IDC_EDIT_EXPORT_REGISTER_FILE = 1024;
+constexpr int IDC_EDIT_LIVE_VIEW_FILE = 1025;
+constexpr int IDC_BUTTON_RESET = 1026;
+constexpr int IDC_EDIT_BUS_STATUS = 1027;
+constexpr int IDC_EDIT_PORT_CONFIG = 1028;
+constexpr int IDC_EDIT_BRIDGE_CONFIG = 1029;
+constexpr int IDC_BROWSE_PROJECT_FILE = 1030;
+constexpr int IDC_BROWSE_SCRIPT_LIBRARY_FILE = 1031;
+constexpr int IDC_BROWSE_SCRIPT_FILE = 1032;
+constexpr int IDC_BROWSE_PLAY_SCRIPT_FILE = 1033;
+constexpr int IDC_CHECK_FRAMER = 1034;
+constexpr int IDC_CHECK_SNIFFER = 1035;
+constexpr int IDC_CHECK_MANAGER = 1036;
+constexpr int IDC_BUTTON_SEND = 1037;
+constexpr int IDC_EDIT_MSG_TYPE = 1038;
+constexpr int IDC_BROWSE_IMPORT_REGISTER_FILE = 1039;
+constexpr int IDC_EDIT_MSG_CODE = 1040;
+constexpr int IDC_EDIT_SOURCE_ADDRESS = 1041;
+constexpr int IDC_EDIT_DESTINATION_ADDRESS = 1042;
+constexpr int IDC_EDIT_PAYLOAD = 1043;
+constexpr int IDC_EDIT_IMPORT_LOGICAL_ADDRESS = 1044;
+constexpr int IDC_BROWSE_EXPORT_REGISTER_FILE = 1045;
+constexpr int IDC_BROWSE_LIVE_VIEW_FILE = 1046;
+constexpr int IDC_BUTTON_EXPORT_LIVE_VIEW = 1047;
+constexpr int IDC_EDIT_IMPORT_SLICE_SIZE = 1048;
+constexpr int IDC_EDIT_START_INDEX = 1049;
+constexpr int IDC_BUTTON_REQUEST_LIVE_VIEW_COUNT = 1050;
+constexpr int IDC_BUTTON_WRITE_REGISTER = 1051;
+constexpr int IDC_BUTTON_READ_REGISTER = 1052;
+constexpr int IDC_EDIT_WRITE_LOGICAL_ADDRESS = 1053;
+constexpr int IDC_EDIT_READ_LOGICAL_ADDRESS = 1054;
+constexpr int IDC_EDIT_WRITE_REGISTER_ADDRESS = 1055;
+constexpr int IDC_EDIT_READ_REGISTER_ADDRESS = 1056;
+constexpr int IDC_EDIT_READ_SLICE_SIZE = 1057;
+constexpr int IDC_EDIT_WRITE_DATA = 1058;
+constexpr int IDC_EDIT_READ_DATA = 1059;
+constexpr int IDC_BUTTON_SET_POLL_TIMINGS = 1060;
+constexpr int IDC_EDIT_DLL_POLL_MS = 1061;
+constexpr int IDC_EDIT_BRIDGE_POLL_MS = 1062;
+constexpr int IDC_BUTTON_REPORT_FRAMER_CONFIG = 1063;
+constexpr int IDC_BUTTON_REPORT_PHY_CONFIG = 1064;
+constexpr int IDC_BUTTON_REPORT_CLOCK_CONFIG = 1065;
+constexpr int IDC_BUTTON_REPORT_DIG_AUDIO_CONFIG = 1066;
+constexpr int IDC_BUTTON_REPORT_DATA_PATH_CONFIG = 1067;
+constexpr int IDC_BUTTON_REPORT_PRESENCE_RATE = 1068;
+constexpr int IDC_BUTTON_IP_RESET = 1069;
+constexpr int IDC_EDIT_AUTOMATOR_FILE = 1071;
+constexpr int IDC_BROWSE_AUTOMATOR_FILE = 1072;
+constexpr int IDC_BUTTON_AUTOMATOR_FILE = 1073;
+constexpr int IDC_BUTTON_CLEAR_LIVE_VIEW = 1074;
+constexpr int IDC_CHECK_USE_LITERALS = 1075;

@@ -1,0 +1,25 @@
+#include "backend_registry.h"
+
+#include "headless_backend.h"
+
+namespace ui {
+
+const std::vector<BackendFactory>& AvailableBackends() {
+    // A window back end goes first in this list, under the build option that compiles it.
+    static const std::vector<BackendFactory> backends = {
+        {"headless", false, [] { return std::unique_ptr<Backend>(std::make_unique<HeadlessBackend>()); }},
+    };
+    return backends;
+}
+
+std::unique_ptr<Backend> ChooseBackend(bool headless, std::string& error) {
+    for (const BackendFactory& factory : AvailableBackends()) {
+        if (headless ? !factory.showsWindows : factory.showsWindows) return factory.create();
+    }
+    error = headless ? "this build has no headless back end"
+                     : "this build has no window back end; run it with --headless --script FILE "
+                       "(or --script - to read the script from standard input)";
+    return nullptr;
+}
+
+}  // namespace ui
