@@ -142,6 +142,9 @@ MaybeFailure SlimbusBus::DeviceAt(const BusMessage& message, Device*& device) {
     if (!message.destination) {
         return Invalid("this message needs a destination address, not a broadcast");
     }
+    if (*message.destination == kManagerAddress) {
+        return Invalid("the manager at logical address 255 has no value or information elements");
+    }
     device = FindDevice(*message.destination);
     if (device == nullptr) {
         return Failure{KOV_HARDWARE_NOT_CONNECTED,
@@ -155,7 +158,7 @@ MaybeFailure SlimbusBus::Play(const BusMessage& message, std::optional<BusMessag
     if (auto failure = ClockFailure()) return failure;
     if (message.type != message_type::kCore) {
         // Class-specific and user messages: delivered to the device, which does not answer.
-        if (!message.destination) return std::nullopt;
+        if (!message.destination || *message.destination == kManagerAddress) return std::nullopt;
         Device* device = nullptr;
         return DeviceAt(message, device);
     }
@@ -195,8 +198,9 @@ MaybeFailure SlimbusBus::Play(const BusMessage& message, std::optional<BusMessag
     if (!CoreMessageName(message.code)) {
         return Invalid("core message code " + HexText(message.code, 2) + " does not exist");
     }
-    // The remaining core messages are accepted by any device present; they change nothing here.
-    if (!message.destination) return std::nullopt;
+    // The remaining core messages (replies to the manager among them) are accepted by any
+    // device present; they change nothing here.
+    if (!message.destination || *message.destination == kManagerAddress) return std::nullopt;
     Device* device = nullptr;
     return DeviceAt(message, device);
 }
