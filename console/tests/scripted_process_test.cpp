@@ -1,0 +1,1 @@
+#include "console_fixture.h"
