@@ -1,13 +1,15 @@
 // Icon 128: a bridge arch over water under a night sky, with a small bird above the deck.
 // Each picture is drawn as rows of palette indexes, one hexadecimal digit a pixel.
+#include <iterator>
 #include <string_view>
 
 #include "kestrix_resources.h"
 
 namespace {
 
-// The 16 colours of the standard palette; index 0 doubles as the transparent pixel.
-const std::vector<std::uint32_t> kPalette = {
+// The 16 colours of the standard palette; index 0 doubles as the transparent pixel. Constant
+// data, so it is ready even when the resources are built before main() starts.
+constexpr std::uint32_t kPalette[16] = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
 };
@@ -68,7 +70,8 @@ const char* const kPicture16[] = {
 
 template <std::size_t Rows>
 ui::IconImage MakeImage(const char* const (&rows)[Rows]) {
-    ui::IconImage image{static_cast<int>(Rows), static_cast<int>(Rows), kPalette, {}};
+    ui::IconImage image{static_cast<int>(Rows), static_cast<int>(Rows),
+                        std::vector<std::uint32_t>(std::begin(kPalette), std::end(kPalette)), {}};
     for (const char* row : rows) {
         for (const char digit : std::string_view(row)) {
             image.pixels.push_back(static_cast<std::uint8_t>(digit <= '9' ? digit - '0' : digit - 'a' + 10));

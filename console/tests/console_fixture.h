@@ -35,6 +35,7 @@ protected:
     }
 
     void OpenDialog() {
+        theApp.m_pMainWnd = nullptr;
         dialog_ = std::make_unique<CKestrixDlg>();
         ASSERT_TRUE(dialog_->Create());
         theApp.m_pMainWnd = dialog_.get();

@@ -9,7 +9,11 @@ ui::Backend& TheBackend() { return AfxGetApp()->GetBackend(); }
 }  // namespace
 
 CWnd::CWnd() = default;
-CWnd::~CWnd() = default;
+CWnd::~CWnd() {
+    // A main window that goes away must not stay reachable through the application.
+    CWinApp* app = AfxGetApp();
+    if (app != nullptr && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
+}
 
 void CWnd::AttachControl(ui::WindowHandle dialog, int controlId) {
     window_ = dialog;

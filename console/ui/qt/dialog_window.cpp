@@ -58,6 +58,7 @@ void DialogWindow::BuildControls(const IconLookup& icons) {
     for (const ControlTemplate& control : definition_.controls) {
         const IconResource* icon = control.kind == ControlKind::Icon && icons ? icons(control.iconId) : nullptr;
         QWidget* widget = CreateControl(control, units_, icon, *this);
+        widgets_.push_back(widget);
         if (control.id > 0) {
             controls_[control.id] = widget;
             ConnectClicks(control.id, *widget);

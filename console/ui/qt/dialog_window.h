@@ -28,6 +28,8 @@ public:
     // The widget of control `controlId`, or nullptr; 0 names the dialog itself.
     QWidget* Control(int controlId) const;
     const ControlTemplate* ControlDefinition(int controlId) const { return definition_.FindControl(controlId); }
+    // Every control's widget, labels and group boxes included, in template order.
+    const std::vector<QWidget*>& widgets() const { return widgets_; }
 
     // The whole text of a control (the caption of the dialog for 0), byte for byte as it was
     // set, until the user changes it.
@@ -68,7 +70,8 @@ private:
     WindowEvents& events_;
     QFont font_;
     BaseUnits units_;
-    std::map<int, QWidget*> controls_;  // owned by this dialog as their Qt parent
+    std::vector<QWidget*> widgets_;     // owned by this dialog as their Qt parent
+    std::map<int, QWidget*> controls_;  // the ones with an identifier
     std::map<int, StoredText> texts_;
     std::vector<MenuItem> systemMenu_;
     bool modalEnded_ = false;
