@@ -1,12 +1,18 @@
 #include "backend_registry.h"
 
 #include "headless_backend.h"
+#ifdef KESTRIX_WITH_QT
+#include "qt_backend_factory.h"
+#endif
 
 namespace ui {
 
 const std::vector<BackendFactory>& AvailableBackends() {
     // A window back end goes first in this list, under the build option that compiles it.
     static const std::vector<BackendFactory> backends = {
+#ifdef KESTRIX_WITH_QT
+        {"qt", true, [] { return qt::CreateQtBackend(); }},
+#endif
         {"headless", false, [] { return std::unique_ptr<Backend>(std::make_unique<HeadlessBackend>()); }},
     };
     return backends;
