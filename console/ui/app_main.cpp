@@ -8,8 +8,32 @@
 #include "command_line.h"
 #include "cwinapp.h"
 #include "script_driver.h"
+#ifdef KESTRIX_WITH_QT
+#include "qt_backend_factory.h"
+#endif
 
 namespace ui {
+
+namespace {
+
+// Screenshots are the window back end's; a build without one has none to take.
+bool RequestScreenshot([[maybe_unused]] Backend& backend, [[maybe_unused]] const std::string& path) {
+#ifdef KESTRIX_WITH_QT
+    return qt::RequestScreenshot(backend, path);
+#else
+    return false;
+#endif
+}
+
+bool ScreenshotWritten([[maybe_unused]] const Backend& backend) {
+#ifdef KESTRIX_WITH_QT
+    return qt::ScreenshotWritten(backend).value_or(false);
+#else
+    return false;
+#endif
+}
+
+}  // namespace
 
 int AfxWinMain(CWinApp& app, int argc, const char* const* argv) {
     CommandLineOptions options;
@@ -24,7 +48,11 @@ int AfxWinMain(CWinApp& app, int argc, const char* const* argv) {
     }
     std::unique_ptr<Backend> backend = ChooseBackend(options.headless, error);
     if (!backend) {
-        std::cerr << "kestrix: " << error << '\n';
+        if (!error.empty()) std::cerr << "kestrix: " << error << '\n';
+        return 2;
+    }
+    if (options.screenshot && !RequestScreenshot(*backend, *options.screenshot)) {
+        std::cerr << "kestrix: this build's back end cannot take screenshots\n";
         return 2;
     }
 
@@ -47,9 +75,11 @@ int AfxWinMain(CWinApp& app, int argc, const char* const* argv) {
     app.SetBackend(std::move(backend));
     app.InitInstance();
     app.GetBackend().SetModalDriver(nullptr);
+    const bool pictureMissing = options.screenshot && !ScreenshotWritten(app.GetBackend());
     app.ReleaseBackend();
     std::cout.flush();
-    return driver && driver->failed() ? 1 : 0;
+    if (driver && driver->failed()) return 1;
+    return pictureMissing ? 3 : 0;
 }
 
 }  // namespace ui

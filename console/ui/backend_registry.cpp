@@ -20,7 +20,10 @@ const std::vector<BackendFactory>& AvailableBackends() {
 
 std::unique_ptr<Backend> ChooseBackend(bool headless, std::string& error) {
     for (const BackendFactory& factory : AvailableBackends()) {
-        if (headless ? !factory.showsWindows : factory.showsWindows) return factory.create();
+        if (headless ? factory.showsWindows : !factory.showsWindows) continue;
+        std::unique_ptr<Backend> backend = factory.create();
+        if (!backend) error.clear();  // the factory has said on standard error why it cannot start
+        return backend;
     }
     error = headless ? "this build has no headless back end"
                      : "this build has no window back end; run it with --headless --script FILE "

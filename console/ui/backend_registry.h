@@ -23,7 +23,8 @@ struct BackendFactory {
 const std::vector<BackendFactory>& AvailableBackends();
 
 // The headless back end when `headless` is set, else the first window back end. Without one,
-// returns nullptr and puts a message for the user into `error`.
+// returns nullptr and puts a message for the user into `error`. A back end that cannot start
+// (no display) also gives nullptr; its factory has then written why, and `error` stays empty.
 std::unique_ptr<Backend> ChooseBackend(bool headless, std::string& error);
 
 }  // namespace ui

@@ -13,12 +13,22 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLineOptions& opt
                 return false;
             }
             options.script = argv[++i];
+        } else if (argument == "--screenshot") {
+            if (i + 1 >= argc) {
+                error = "--screenshot needs a file name";
+                return false;
+            }
+            options.screenshot = argv[++i];
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
         } else {
             error = "unknown option \"" + argument + "\"";
             return false;
         }
+    }
+    if (options.headless && options.screenshot) {
+        error = "--screenshot needs the window; it cannot be used with --headless";
+        return false;
     }
     if (options.headless && !options.script && !options.help) {
         error = "--headless has no window to use: pass --script FILE (or --script - for standard input)";
@@ -28,9 +38,10 @@ bool ParseCommandLine(int argc, const char* const* argv, CommandLineOptions& opt
 }
 
 const char* UsageText() {
-    return "usage: kestrix [--headless] [--script FILE|-]\n"
-           "  --headless      no window: the dialog lives in memory (needs --script)\n"
-           "  --script FILE   drive the dialog from FILE, one action a line; - reads standard input\n";
+    return "usage: kestrix [--headless] [--script FILE|-] [--screenshot FILE.png]\n"
+           "  --headless          no window: the dialog lives in memory (needs --script)\n"
+           "  --script FILE       drive the dialog from FILE, one action a line; - reads standard input\n"
+           "  --screenshot FILE   save a picture of the main dialog when it ends (window only)\n";
 }
 
 }  // namespace ui

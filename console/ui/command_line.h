@@ -10,6 +10,8 @@ namespace ui {
 struct CommandLineOptions {
     bool headless = false;               // --headless: no window, the headless back end
     std::optional<std::string> script;   // --script FILE, "-" for standard input
+    std::optional<std::string> screenshot;  // --screenshot FILE.png: the window back end saves a
+                                            // picture of the main dialog when its loop ends
     bool help = false;                   // --help
 };
 
