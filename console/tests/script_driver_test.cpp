@@ -111,11 +111,13 @@ TEST_F(ScriptTest, SysCommandSixteenOpensAboutWhichClosesAtOnce) {
     EXPECT_EQ(run.result, IDOK);
 }
 
-TEST_F(ScriptTest, ExitEndsTheScript) {
-    const Run run = RunScript("print 1\nexit\nprint 1\nbogus\n");
-    EXPECT_EQ(run.output, "Exit\n");
-    EXPECT_FALSE(run.failed);
-    EXPECT_EQ(run.result, IDOK);
+TEST_F(ScriptTest, ExitOrAClickOfExitEndsTheScript) {
+    for (const char* ending : {"exit", "click 1"}) {
+        const Run run = RunScript(std::string("print 1\n") + ending + "\nprint 1\nbogus\n");
+        EXPECT_EQ(run.output, "Exit\n") << ending;
+        EXPECT_FALSE(run.failed);
+        EXPECT_EQ(run.result, IDOK);
+    }
 }
 
 TEST_F(ScriptTest, ClickingAllFortyFiveControlsGivesAResultAfterEach) {

@@ -127,7 +127,11 @@ bool ScriptDriver::RunLine(WindowHandle dialog, const DialogTemplate& dialogTemp
         if (!ParseControl(dialogTemplate, argument, id)) return true;
         const ControlTemplate* control = dialogTemplate.FindControl(id);
         if (command == "click") {
-            if (!backend_.Click(dialog, id)) Report("control " + argument + " cannot be clicked");
+            if (!backend_.Click(dialog, id)) {
+                Report("control " + argument + " cannot be clicked");
+            } else if (id == IDOK || id == IDCANCEL) {
+                return false;  // the dialog has ended: there is nothing left to act on
+            }
         } else if (command == "print") {
             output_ << EscapeForPrint(backend_.GetControlText(dialog, id)) << '\n';
         } else if (control->kind != ControlKind::CheckBox) {

@@ -11,7 +11,8 @@
 //                         backslash written as \r, \n and \\.
 //   checked ID            prints 1 or 0
 //   syscommand N          sends system command N (decimal, or hexadecimal after 0x)
-//   exit                  presses Exit and ends the script; the end of the script does the same
+//   exit                  presses Exit and ends the script; the end of the script does the same,
+//                         and so does a click of Exit (1) or Cancel (2), which ends the dialog
 //
 // An unknown line or control is reported on the error stream with its line number and the
 // script goes on; failed() is then true. Dialogs opened while the script runs (the About box)
