@@ -1,12 +1,12 @@
 #include "control_factory.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "group_frame.h"
 #include "icon_conversion.h"
 
 namespace ui::qt {
@@ -44,7 +44,8 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget& dialog) {
     return edit;
 }
 
-QWidget* CreateWidget(const ControlTemplate& control, const IconResource* icon, QWidget& dialog) {
+QWidget* CreateWidget(const ControlTemplate& control, const BaseUnits& units, const IconResource* icon,
+                      QWidget& dialog) {
     switch (control.kind) {
         case ControlKind::PushButton: {
             auto* button = new QPushButton(Caption(control), &dialog);
@@ -63,7 +64,7 @@ QWidget* CreateWidget(const ControlTemplate& control, const IconResource* icon, 
             return label;
         }
         case ControlKind::GroupBox:
-            return new QGroupBox(Caption(control), &dialog);
+            return new GroupFrame(Caption(control), units.charWidth, &dialog);
         case ControlKind::Icon: {
             auto* picture = new QLabel(&dialog);
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -78,7 +79,7 @@ QWidget* CreateWidget(const ControlTemplate& control, const IconResource* icon, 
 
 QWidget* CreateControl(const ControlTemplate& control, const BaseUnits& units, const IconResource* icon,
                        QWidget& dialog) {
-    QWidget* widget = CreateWidget(control, icon, dialog);
+    QWidget* widget = CreateWidget(control, units, icon, dialog);
     widget->setGeometry(MapDialogRect(units, control.x, control.y, control.width, control.height));
     if (!Has(control, kVisible)) widget->hide();
     widget->setEnabled(!Has(control, kDisabled));

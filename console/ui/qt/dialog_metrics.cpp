@@ -46,8 +46,9 @@ int CaptionWidthNeeded(ControlKind kind, const QString& caption, const QFont& fo
             return text + style.pixelMetric(QStyle::PM_IndicatorWidth) +
                    style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
         case ControlKind::GroupBox:
-            // The caption is drawn into the frame's top edge, one character in from each side.
-            return text + 2 * MeasureBaseUnits(font).charWidth;
+            // The caption is drawn into the frame's top edge, one character in from the left,
+            // with a little room on both sides; a character's width is kept free at the right.
+            return text + 2 * MeasureBaseUnits(font).charWidth + 4;
         default:
             return text;
     }

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 
 #include "file_dialog.h"
@@ -96,13 +97,31 @@ int QtBackend::RunModal(WindowHandle dialog) {
     const bool outermost = modalStack_.empty();
     modalStack_.push_back(dialog);
     if (driver_ != nullptr) {
-        QTimer::singleShot(0, window, [this, dialog] { RunDriver(dialog); });
+        RunDriverOnceExposed(dialog, 0);
     } else if (outermost && screenshotPath_) {
         QTimer::singleShot(0, window, [this, dialog] { EndModal(dialog, IDCANCEL); });
     }
     const int code = window->exec();
     modalStack_.pop_back();
     return code;
+}
+
+void QtBackend::RunDriverOnceExposed(WindowHandle dialog, int attempt) {
+    // The driver acts as a person would, on a window that is on screen: until the window
+    // system has exposed it, an immediate repaint would show nothing. Look again every 10 ms,
+    // for two seconds at most (a window that is never exposed is driven all the same).
+    constexpr int kAttempts = 200;
+    constexpr int kIntervalMs = 10;
+    DialogWindow* window = Window(dialog);
+    if (window == nullptr) return;
+    QTimer::singleShot(attempt == 0 ? 0 : kIntervalMs, window, [this, dialog, attempt, window] {
+        const QWindow* handle = window->windowHandle();
+        if (handle == nullptr || handle->isExposed() || attempt >= kAttempts) {
+            RunDriver(dialog);
+        } else {
+            RunDriverOnceExposed(dialog, attempt + 1);
+        }
+    });
 }
 
 void QtBackend::RunDriver(WindowHandle dialog) {

@@ -69,6 +69,7 @@ public:
     DialogWindow* Window(WindowHandle dialog) const;
 
 private:
+    void RunDriverOnceExposed(WindowHandle dialog, int attempt);
     void RunDriver(WindowHandle dialog);
     void TakeScreenshot(DialogWindow& window);
 
