@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -164,6 +166,52 @@ TEST_F(ConsoleWindow, TheContextMenuOffersAboutWhichOpensTheAboutBox) {
     EXPECT_EQ(aboutLabel, QStringLiteral("Kestrix Version 1.0"));
     EXPECT_TRUE(aboutHasIcon);
     EXPECT_TRUE(window().isVisible());  // the main dialog goes on
+}
+
+// Without a driver the pickers show Qt's file dialog: Save As without an overwrite prompt, or
+// Open for the automator file, with every file shown. The dialog is answered by timer, as it
+// runs its own modal loop.
+TEST_F(ConsoleWindow, PickersAskThroughQtFileDialogsAndCancelChangesNothing) {
+    QTemporaryDir folder;
+    const QString existing = QDir(folder.path()).filePath(QStringLiteral("automator.txt"));
+    std::ofstream(existing.toStdString()) << "x";
+    const QString fresh = QDir(folder.path()).filePath(QStringLiteral("new project.kpf"));
+    const struct {
+        int browse;
+        int edit;
+        QFileDialog::AcceptMode mode;
+        QString answer;  // empty: cancel
+        std::string expectedText;
+    } cases[] = {
+        {IDC_BROWSE_PROJECT_FILE, IDC_EDIT_PROJECT_FILE, QFileDialog::AcceptSave, fresh, fresh.toStdString()},
+        {IDC_BROWSE_PROJECT_FILE, IDC_EDIT_PROJECT_FILE, QFileDialog::AcceptSave, QString(), fresh.toStdString()},
+        {IDC_BROWSE_AUTOMATOR_FILE, IDC_EDIT_AUTOMATOR_FILE, QFileDialog::AcceptOpen, existing, existing.toStdString()},
+        {IDC_BROWSE_AUTOMATOR_FILE, IDC_EDIT_AUTOMATOR_FILE, QFileDialog::AcceptOpen, QString(), existing.toStdString()},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.answer.toStdString());
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+        bool confirmsOverwrite = true;
+        QStringList filters;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            mode = dialog->acceptMode();
+            confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            filters = dialog->nameFilters();
+            if (row.answer.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(row.answer);
+                static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept, as OK runs it
+            }
+        });
+        Button(row.browse)->click();
+        EXPECT_EQ(mode, row.mode);
+        EXPECT_EQ(confirmsOverwrite, false);
+        EXPECT_TRUE(filters.isEmpty() || filters == QStringList{QStringLiteral("All Files (*)")});
+        EXPECT_EQ(backend_.GetControlText(dialog_->GetSafeHwnd(), row.edit), row.expectedText);
+    }
 }
 
 // A driver given as a function, as the scripted mode installs one.
