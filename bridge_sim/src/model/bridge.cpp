@@ -226,19 +226,17 @@ void Bridge::RecordRegisterRead(int logicalAddress, int address,
                                 logicalAddress,
                                 {tid, static_cast<std::uint8_t>(element & 0xFF),
                                  static_cast<std::uint8_t>(element >> 8)}});
-    BusMessage reply{message_type::kCore, core_code::kReplyValue, logicalAddress, kManagerAddress, {tid}};
-    reply.payload.insert(reply.payload.end(), bytes.begin(), bytes.end());
-    liveView_.Record(reply);
+    liveView_.Record(BusMessage{message_type::kCore, core_code::kReplyValue, logicalAddress, kManagerAddress,
+                                JoinPayload({tid}, bytes)});
 }
 
 void Bridge::RecordRegisterWrite(int logicalAddress, int address,
                                  const std::vector<std::uint8_t>& bytes) {
     if (!sniffer_) return;
     const int element = (address << 4) | 0x8 | SliceSizeCode(static_cast<int>(bytes.size()));
-    BusMessage change{message_type::kCore, core_code::kChangeValue, kManagerAddress, logicalAddress,
-                      {static_cast<std::uint8_t>(element & 0xFF), static_cast<std::uint8_t>(element >> 8)}};
-    change.payload.insert(change.payload.end(), bytes.begin(), bytes.end());
-    liveView_.Record(change);
+    liveView_.Record(BusMessage{
+        message_type::kCore, core_code::kChangeValue, kManagerAddress, logicalAddress,
+        JoinPayload({static_cast<std::uint8_t>(element & 0xFF), static_cast<std::uint8_t>(element >> 8)}, bytes)});
 }
 
 // --- connection and identity ---------------------------------------------------------------

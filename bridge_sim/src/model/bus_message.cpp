@@ -1,5 +1,6 @@
 #include "bus_message.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -45,6 +46,14 @@ bool ParseRanged(const std::string& text, std::int64_t low, std::int64_t high, i
 bool BusMessage::operator==(const BusMessage& other) const {
     return type == other.type && code == other.code && source == other.source &&
            destination == other.destination && payload == other.payload;
+}
+
+std::vector<std::uint8_t> JoinPayload(std::initializer_list<std::uint8_t> head,
+                                      const std::vector<std::uint8_t>& tail) {
+    std::vector<std::uint8_t> payload(head.size() + tail.size());
+    std::copy(head.begin(), head.end(), payload.begin());
+    std::copy(tail.begin(), tail.end(), payload.begin() + static_cast<long>(head.size()));
+    return payload;
 }
 
 std::optional<std::string> CoreMessageName(int code) {

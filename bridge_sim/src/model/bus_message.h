@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,6 +50,10 @@ struct BusMessage {
 
     bool operator==(const BusMessage& other) const;
 };
+
+// head followed by tail: a transaction ID or element code, then value bytes.
+std::vector<std::uint8_t> JoinPayload(std::initializer_list<std::uint8_t> head,
+                                      const std::vector<std::uint8_t>& tail);
 
 // The name of a core message code ("CHANGE_VALUE"), or nothing for codes without one.
 std::optional<std::string> CoreMessageName(int code);

@@ -251,10 +251,8 @@ MaybeFailure SlimbusBus::PlayValueMessage(const BusMessage& message,
     }
     if (isRequest) {
         // REPLY_VALUE: the transaction ID, then the value as it was before any change.
-        BusMessage reply{message_type::kCore, core_code::kReplyValue, device->logicalAddress,
-                         message.source, {message.payload[0]}};
-        reply.payload.insert(reply.payload.end(), current.begin(), current.end());
-        response = std::move(reply);
+        response = BusMessage{message_type::kCore, core_code::kReplyValue, device->logicalAddress,
+                              message.source, JoinPayload({message.payload[0]}, current)};
     }
     return std::nullopt;
 }
@@ -268,11 +266,10 @@ MaybeFailure SlimbusBus::PlayInformationRequest(const BusMessage& message,
     }
     const ElementAccess access = DecodeElement(message.payload[1], message.payload[2]);
     if (auto failure = CheckRange(access.address, access.size)) return failure;
-    BusMessage reply{message_type::kCore, core_code::kReplyInformation, device->logicalAddress,
-                     message.source, {message.payload[0]}};
-    reply.payload.insert(reply.payload.end(), device->information.begin() + access.address,
-                         device->information.begin() + access.address + access.size);
-    response = std::move(reply);
+    const std::vector<std::uint8_t> information(device->information.begin() + access.address,
+                                                device->information.begin() + access.address + access.size);
+    response = BusMessage{message_type::kCore, core_code::kReplyInformation, device->logicalAddress,
+                          message.source, JoinPayload({message.payload[0]}, information)};
     return std::nullopt;
 }
 

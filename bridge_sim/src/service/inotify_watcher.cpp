@@ -16,7 +16,9 @@ namespace {
 // How often to try to watch again after the mailbox directory was removed under us.
 constexpr int kRewatchPeriodMs = 200;
 
-constexpr std::uint32_t kEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_MODIFY | IN_DELETE_SELF | IN_MOVE_SELF;
+// A command counts once its writer has closed it (or renamed it into place), so it is never read
+// half-written; IN_MODIFY would only add wake-ups.
+constexpr std::uint32_t kEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
 
 class InotifyWatcher final : public MailboxWatcher {
 public:
