@@ -340,6 +340,16 @@ const FaultCase kFaultCases[] = {
          EXPECT_EQ(result, 0);
          EXPECT_EQ(KovSLIMbusClose(), 0);
      }},
+    {"AnswerTooLate", {"--answer-late", "2500", "--fault-keyword", "GetSWVersion"},
+     [](SimulatorTest&) {
+         EXPECT_EQ(KovSLIMbusGetSWVersion(), KOV_INVALID_VALUE);
+         // The late answer belongs to a command the library gave up on; the simulator drops it
+         // rather than let the next command take it for its own.
+         EXPECT_EQ(KovSLIMbusClose(), 0);
+         char reply[512] = "";
+         EXPECT_EQ(KovSLIMbusGetReply(reply, sizeof reply), 0);
+         EXPECT_STREQ(reply, "bridge closed");
+     }},
     {"ForcedNegativeStatus", {"--status", "-3", "--fault-keyword", "Close"},
      [](SimulatorTest&) {
          EXPECT_EQ(KovSLIMbusClose(), KOV_FILE_WRITE_ERROR);
