@@ -76,7 +76,8 @@ QFont ChooseDialogFont(const DialogTemplate& dialogTemplate, const QStyle& style
 
 QString DisplayedCaption(const ControlTemplate& control) {
     const QString caption = QString::fromUtf8(control.caption.data(), static_cast<int>(control.caption.size()));
-    if (control.kind != ControlKind::Label || (control.style & kNoPrefix) != 0) return caption;
+    const bool drawnByUs = control.kind == ControlKind::Label || control.kind == ControlKind::GroupBox;
+    if (!drawnByUs || (control.style & kNoPrefix) != 0) return caption;
     QString shown;
     for (int i = 0; i < caption.size(); ++i) {
         if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;

@@ -38,8 +38,9 @@ QFont ChooseDialogFont(const DialogTemplate& dialogTemplate, const QStyle& style
 // True when every caption of the template fits its control with `font`.
 bool EveryCaptionFits(const DialogTemplate& dialogTemplate, const QFont& font, const QStyle& style);
 
-// The text a control shows for its caption: labels without kNoPrefix take '&' as the mark of
-// a mnemonic ("&&" stands for one '&'), which they do not underline.
+// The text a control shows for its caption. Labels and group boxes without kNoPrefix take '&'
+// as the mark of a mnemonic ("&&" stands for one '&'), which they show without underlining;
+// buttons and check boxes keep it, as Qt draws their mnemonics itself.
 QString DisplayedCaption(const ControlTemplate& control);
 
 }  // namespace ui::qt
