@@ -23,6 +23,7 @@
 
 #include "dialog_metrics.h"
 #include "fake_bridge_service.h"
+#include "icon_conversion.h"
 #include "kestrix_app.h"
 #include "kestrix_dlg.h"
 #include "kestrix_resources.h"
@@ -106,6 +107,17 @@ TEST_F(ConsoleWindow, ACheckBoxClickSendsItsNewState) {
         if (row.logLine != nullptr) {
             EXPECT_EQ(LogBox()->toPlainText().toStdString(), row.logLine);
         }
+    }
+}
+
+TEST_F(ConsoleWindow, TheWindowIconIsIcon128WithBothItsPictures) {
+    const ui::IconResource& icon = *KestrixResources().FindIcon(IDR_MAINFRAME);
+    const QIcon shown = window().windowIcon();
+    ASSERT_FALSE(shown.isNull());
+    for (const ui::IconImage& image : icon.images) {
+        const QSize size(image.width, image.height);
+        EXPECT_TRUE(shown.availableSizes().contains(size));
+        EXPECT_EQ(shown.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32), ui::qt::ToImage(image));
     }
 }
 
