@@ -258,6 +258,15 @@ TEST_F(SimulatorTest, MarkerPresentBeforeTheCommandRefusesAtOnce) {
     EXPECT_EQ(KovSLIMbusClose(), 0);
 }
 
+TEST_F(SimulatorTest, MailboxRemovedWhileRunningIsServedAgainOnceOpenRecreatesIt) {
+    Start();
+    ASSERT_EQ(std::system(("rm -rf '" + prefix_ + "/drive_c/qbx'").c_str()), 0);
+    EXPECT_EQ(KovSLIMbusClose(), KOV_COMMAND_BUSY) << "no mailbox: the command file cannot be written";
+    EXPECT_EQ(KovSLIMbusOpen(), 0);
+    EXPECT_EQ(KovSLIMbusClose(), 0);
+    EXPECT_EQ(Reply(), "bridge closed");
+}
+
 class StopSignal : public SimulatorTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(StopSignal, WhileBusyLeavesNoMarker) {
