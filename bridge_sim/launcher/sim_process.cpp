@@ -62,6 +62,11 @@ SimProcess::SimProcess(const std::string& program, const std::vector<std::string
         const std::size_t at = seen.find("ready");
         if (at != std::string::npos && (at == 0 || seen[at - 1] == '\n')) {
             ready_ = true;
+            drainer_ = std::thread([fd = output_] {
+                char discarded[4096];
+                while (read(fd, discarded, sizeof discarded) > 0) {
+                }
+            });
             return;
         }
     }
@@ -74,6 +79,7 @@ int SimProcess::Stop(int signal) {
     while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
     pid_ = -1;
+    if (drainer_.joinable()) drainer_.join();  // the pipe has closed with the child
     if (WIFEXITED(status)) return WEXITSTATUS(status);
     if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
     return -1;

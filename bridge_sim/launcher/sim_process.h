@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace bridge_sim {
@@ -29,7 +30,10 @@ public:
 
 private:
     pid_t pid_ = -1;
-    int output_ = -1;  // read end of the child's standard output, kept open so it never gets EPIPE
+    int output_ = -1;  // read end of the child's standard output
+    // After "ready", reads and drops the child's further output (--verbose), so a full pipe
+    // never blocks it; ends when the child does.
+    std::thread drainer_;
     bool ready_ = false;
     std::string error_;
 };
