@@ -111,12 +111,16 @@ TEST_F(ScriptTest, SysCommandSixteenOpensAboutWhichClosesAtOnce) {
     EXPECT_EQ(run.result, IDOK);
 }
 
-TEST_F(ScriptTest, ExitOrAClickOfExitEndsTheScript) {
-    for (const char* ending : {"exit", "click 1"}) {
-        const Run run = RunScript(std::string("print 1\n") + ending + "\nprint 1\nbogus\n");
-        EXPECT_EQ(run.output, "Exit\n") << ending;
-        EXPECT_FALSE(run.failed);
-        EXPECT_EQ(run.result, IDOK);
+TEST_F(ScriptTest, ALineThatEndsTheDialogEndsTheScript) {
+    const struct {
+        const char* ending;
+        INT_PTR result;
+    } cases[] = {{"exit", IDOK}, {"click 1", IDOK}, {"syscommand 0xF060", IDCANCEL}};
+    for (const auto& c : cases) {
+        const Run run = RunScript(std::string("print 1\n") + c.ending + "\nprint 1\nbogus\n");
+        EXPECT_EQ(run.output, "Exit\n") << c.ending;
+        EXPECT_FALSE(run.failed) << c.ending;
+        EXPECT_EQ(run.result, c.result) << c.ending;
     }
 }
 

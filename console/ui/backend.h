@@ -149,6 +149,9 @@ public:
     // Queues the answer of the next file dialog: a path, or nothing for Cancel. With no
     // answer queued, a file dialog under a ModalDriver is cancelled.
     virtual void QueueFileDialogAnswer(std::optional<std::string> path) = 0;
+    // True once the modal loop of `dialog` has been ended (EndModal: Exit, Cancel, the system's
+    // Close), or when there is no such window: a driver then has nothing left to act on.
+    virtual bool ModalEnded(WindowHandle dialog) const = 0;
 };
 
 }  // namespace ui

@@ -86,6 +86,11 @@ void HeadlessBackend::EndModal(WindowHandle dialog, int code) {
     if (Window* window = Find(dialog)) window->endCode = code;
 }
 
+bool HeadlessBackend::ModalEnded(WindowHandle dialog) const {
+    const Window* window = Find(dialog);
+    return window == nullptr || window->endCode.has_value();
+}
+
 std::optional<std::string> HeadlessBackend::AskFileName(const FileDialogRequest& request) {
     fileDialogs_.push_back(request);
     Record(EventKind::FileDialog, request.owner, 0, request.openDialog ? "Open" : "Save As");

@@ -70,6 +70,7 @@ public:
     bool Click(WindowHandle dialog, int controlId) override;
     void SendSystemCommand(WindowHandle dialog, unsigned commandId) override;
     void QueueFileDialogAnswer(std::optional<std::string> path) override;
+    bool ModalEnded(WindowHandle dialog) const override;
 
     // --- For tests ---
     const std::vector<Event>& events() const { return events_; }

@@ -69,9 +69,10 @@ void ScriptDriver::RunModalLoop(WindowHandle dialog, const DialogTemplate& dialo
     while (goOn && std::getline(script_, line)) {
         ++lineNumber_;
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        goOn = RunLine(dialog, dialogTemplate, line);
+        // A line may end the dialog (Exit, Cancel, the system's Close): nothing is left to act on.
+        goOn = RunLine(dialog, dialogTemplate, line) && !backend_.ModalEnded(dialog);
     }
-    if (goOn) {
+    if (!backend_.ModalEnded(dialog)) {
         // The end of the script presses Exit.
         if (!backend_.Click(dialog, IDOK)) backend_.EndModal(dialog, IDOK);
     }
@@ -127,11 +128,7 @@ bool ScriptDriver::RunLine(WindowHandle dialog, const DialogTemplate& dialogTemp
         if (!ParseControl(dialogTemplate, argument, id)) return true;
         const ControlTemplate* control = dialogTemplate.FindControl(id);
         if (command == "click") {
-            if (!backend_.Click(dialog, id)) {
-                Report("control " + argument + " cannot be clicked");
-            } else if (id == IDOK || id == IDCANCEL) {
-                return false;  // the dialog has ended: there is nothing left to act on
-            }
+            if (!backend_.Click(dialog, id)) Report("control " + argument + " cannot be clicked");
         } else if (command == "print") {
             output_ << EscapeForPrint(backend_.GetControlText(dialog, id)) << '\n';
         } else if (control->kind != ControlKind::CheckBox) {

@@ -141,6 +141,11 @@ void QtBackend::EndModal(WindowHandle dialog, int code) {
     window->done(code);
 }
 
+bool QtBackend::ModalEnded(WindowHandle dialog) const {
+    const DialogWindow* window = Window(dialog);
+    return window == nullptr || window->modalEnded();
+}
+
 void QtBackend::TakeScreenshot(DialogWindow& window) {
     const QString path = QString::fromUtf8(screenshotPath_->c_str());
     screenshotWritten_ = window.grab().save(path, "PNG");

@@ -58,6 +58,7 @@ public:
     bool Click(WindowHandle dialog, int controlId) override;
     void SendSystemCommand(WindowHandle dialog, unsigned commandId) override;
     void QueueFileDialogAnswer(std::optional<std::string> path) override;
+    bool ModalEnded(WindowHandle dialog) const override;
 
     // Saves a picture of the outermost dialog to `path` (PNG) when its modal loop ends, or at
     // once after it is shown when no driver runs the loop, which then ends.
